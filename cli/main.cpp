@@ -1,0 +1,6 @@
+#include "CommandLine.h"
+
+int main(int argc, char** argv)
+{
+    return velmora::cli::runCommandLine(argc, argv);
+}
