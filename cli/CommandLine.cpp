@@ -45,6 +45,10 @@ void addPartOptions(CLI::App& command, Options& options)
     auto* append = command.add_option("--append", options.append, "Add the part type at the end of FILE")
                        ->type_name("FILE");
     output->excludes(append);
+    // As with most tools, a repeated option takes its last value, so a
+    // script can override a default it put earlier on the line.
+    for (CLI::Option* option : command.get_options())
+        option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
 int writeToStandardOutput(const std::string& text)
