@@ -10,6 +10,13 @@ void appendWholeNumber(std::string& out, double value)
         out.push_back('0');
         return;
     }
+    // Whole values below 2^53 fit an int64 exactly, and integer text is much
+    // faster than the exact decimal expansion of a double.
+    constexpr double kExactIntegers = 9007199254740992.0;
+    if (value > -kExactIntegers && value < kExactIntegers) {
+        appendWholeNumber(out, static_cast<std::int64_t>(value));
+        return;
+    }
     // A double's integer part has at most 309 digits.
     char buffer[330];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
