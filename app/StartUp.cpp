@@ -1,0 +1,51 @@
+#include "StartUp.h"
+
+#include "App.h"
+#include "FileTypes.h"
+#include "Menu.h"
+#include "Window1.h"
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+namespace velmora::app {
+
+ui::Window1* startUp(App& app)
+{
+    FileTypes::setUp();
+    return ui::Window1::findOrCreate(app.menu());
+}
+
+int run(int& argc, char** argv)
+{
+    std::unique_ptr<App> app;
+    try {
+        app = std::make_unique<App>(argc, argv);
+    } catch (const std::exception& error) {
+        // No GUI to show it in: standard error is all there is.
+        std::fprintf(stderr, "velmora: %s\n", error.what());
+        return kEscapedExceptionStatus;
+    }
+
+    int status = 0;
+    try {
+        startUp(*app);
+        status = app->exec();
+    } catch (const std::exception& error) {
+        App::reportEscapedException(QString::fromUtf8(error.what()));
+        status = kEscapedExceptionStatus;
+    } catch (...) {
+        App::reportEscapedException(QStringLiteral("An unknown error occurred."));
+        status = kEscapedExceptionStatus;
+    }
+
+    // The window owns the menu bar; both go before the application object.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<ui::Window1*>(widget))
+            delete widget;
+    }
+    return status;
+}
+
+} // namespace velmora::app

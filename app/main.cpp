@@ -1,0 +1,6 @@
+#include "StartUp.h"
+
+int main(int argc, char** argv)
+{
+    return velmora::app::run(argc, argv);
+}
