@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -67,6 +69,8 @@ struct WarningCase {
     std::vector<std::string> arguments;
     const char* warning;
 };
+inline void PrintTo(const WarningCase& c, std::ostream* os) { *os << c.label; }
+
 
 class WarningTest : public testing::TestWithParam<WarningCase> {};
 
@@ -93,6 +97,8 @@ struct RefusalCase {
     std::vector<std::string> arguments;
     const char* message;
 };
+inline void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.label; }
+
 
 class RefusalTest : public testing::TestWithParam<RefusalCase> {};
 
@@ -160,6 +166,8 @@ struct IoFailureCase {
     const char* target; // relative to the folder unless absolute; "dir" is a folder
     const char* message;
 };
+inline void PrintTo(const IoFailureCase& c, std::ostream* os) { *os << c.label; }
+
 
 class IoFailureTest : public testing::TestWithParam<IoFailureCase> {};
 

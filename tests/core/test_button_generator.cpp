@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -35,6 +37,8 @@ struct ButtonCase {
     std::vector<long> pin1X, pin2X;
     long fingerY1, fingerY2, barY1, barY2;
 };
+inline void PrintTo(const ButtonCase& c, std::ostream* os) { *os << c.label; }
+
 
 class ButtonCaseTest : public testing::TestWithParam<ButtonCase> {};
 
@@ -73,6 +77,8 @@ struct ButtonRefusalCase {
     EntryTexts texts;
     const char* message;
 };
+inline void PrintTo(const ButtonRefusalCase& c, std::ostream* os) { *os << c.label; }
+
 
 class ButtonRefusalTest : public testing::TestWithParam<ButtonRefusalCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 using namespace velmora;
@@ -14,6 +16,8 @@ struct CheckCase {
     double unit;
     CheckOutcome expected; // enabled, narrow, bad character, gap too small
 };
+inline void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.label; }
+
 
 class InputCheckTest : public testing::TestWithParam<CheckCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <bit>
 #include <clocale>
 #include <cstdint>
@@ -15,6 +17,8 @@ struct ReadCase {
     const char* text;
     double value;
 };
+inline void PrintTo(const ReadCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 
 class ReadNumberTest : public testing::TestWithParam<ReadCase> {};
 
@@ -52,6 +56,8 @@ struct CountCase {
     const char* text;
     std::int32_t count;
 };
+inline void PrintTo(const CountCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 
 class ReadCountTest : public testing::TestWithParam<CountCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <string>
 
@@ -14,6 +16,8 @@ struct RoundingCase {
     double down;
     double nearest;
 };
+inline void PrintTo(const RoundingCase& c, std::ostream* os) { *os << c.inches; }
+
 
 class RoundingTest : public testing::TestWithParam<RoundingCase> {};
 
@@ -35,6 +39,8 @@ struct TextCase {
     double value;
     const char* text;
 };
+inline void PrintTo(const TextCase& c, std::ostream* os) { *os << c.text; }
+
 
 class NumberTextTest : public testing::TestWithParam<TextCase> {};
 
@@ -61,6 +67,8 @@ struct PadNameCase {
     long position;
     const char* name;
 };
+inline void PrintTo(const PadNameCase& c, std::ostream* os) { *os << c.name; }
+
 
 class PadNameTest : public testing::TestWithParam<PadNameCase> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <set>
 #include <string>
 #include <vector>
@@ -37,6 +39,8 @@ struct SliderCase {
     std::vector<std::string> pinPads;
     std::vector<long> pinX;
 };
+inline void PrintTo(const SliderCase& c, std::ostream* os) { *os << c.label; }
+
 
 class SliderCaseTest : public testing::TestWithParam<SliderCase> {};
 
@@ -102,6 +106,8 @@ struct RefusalCase {
     EntryTexts texts;
     const char* message;
 };
+inline void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.label; }
+
 
 class SliderRefusalTest : public testing::TestWithParam<RefusalCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <csignal>
 #include <filesystem>
 #include <string>
@@ -63,6 +65,8 @@ struct UnopenableCase {
     bool append;
     const char* reason;
 };
+inline void PrintTo(const UnopenableCase& c, std::ostream* os) { *os << c.label; }
+
 
 class UnopenableTargetTest : public testing::TestWithParam<UnopenableCase> {};
 
@@ -91,6 +95,8 @@ struct FailedWriteCase {
     const char* label;
     bool append;
 };
+inline void PrintTo(const FailedWriteCase& c, std::ostream* os) { *os << c.label; }
+
 
 class FailedWriteTest : public testing::TestWithParam<FailedWriteCase> {};
 
@@ -149,6 +155,8 @@ struct AppendCase {
     const char* before;
     const char* after;
 };
+inline void PrintTo(const AppendCase& c, std::ostream* os) { *os << c.label; }
+
 
 class AppendTest : public testing::TestWithParam<AppendCase> {};
 
