@@ -1,6 +1,5 @@
 #include "ButtonGenerator.h"
 #include "ExpectedText.h"
-#include "GenerationError.h"
 #include "UnitConversion.h"
 #include "WorkedExamples.h"
 
@@ -72,33 +71,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, ButtonCaseTest,
                    {105}, -20, 20, -140, 140}),
     [](const auto& info) { return std::string(info.param.label); });
 
-struct ButtonRefusalCase {
-    const char* label;
-    EntryTexts texts;
-    const char* message;
-};
-inline void PrintTo(const ButtonRefusalCase& c, std::ostream* os) { *os << c.label; }
-
-
-class ButtonRefusalTest : public testing::TestWithParam<ButtonRefusalCase> {};
-
-TEST_P(ButtonRefusalTest, RefusesWithAClearReason)
-{
-    try {
-        button(GetParam().texts);
-        FAIL() << "expected a refusal";
-    } catch (const GenerationError& error) {
-        EXPECT_NE(std::string(error.what()).find(GetParam().message), std::string::npos) << error.what();
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, ButtonRefusalTest,
-    testing::Values(
-        // A count that reads as 0 leaves the finger width infinite.
-        ButtonRefusalCase{"CountReadsZero", {"0.5", "0.5", "0.02", "0.5", "B"}, "the width of pad A is not a finite number"},
-        ButtonRefusalCase{"AboveTheBound", {"100001", "0.5", "0.02", "0.5", "B"}, "The number of fingers must be at most 100000."},
-        ButtonRefusalCase{"BarWidthOverflows", {"1", "1e306", "0.02", "0.5", "B"}, "is not a finite number"}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(ButtonGeneratorTest, LowestCountNeedsNoOverflowingProduct)
 {

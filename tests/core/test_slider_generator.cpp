@@ -1,5 +1,4 @@
 #include "ExpectedText.h"
-#include "GenerationError.h"
 #include "SliderGenerator.h"
 #include "UnitConversion.h"
 #include "WorkedExamples.h"
@@ -101,33 +100,6 @@ TEST(SliderGeneratorTest, LargestCountIsWrittenAndEveryPadUsedTwice)
     EXPECT_EQ(std::count(uses.begin() + 1, uses.end(), 2), 100000);
 }
 
-struct RefusalCase {
-    const char* label;
-    EntryTexts texts;
-    const char* message;
-};
-inline void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.label; }
-
-
-class SliderRefusalTest : public testing::TestWithParam<RefusalCase> {};
-
-TEST_P(SliderRefusalTest, RefusesWithAClearReason)
-{
-    try {
-        slider(GetParam().texts);
-        FAIL() << "expected a refusal";
-    } catch (const GenerationError& error) {
-        EXPECT_NE(std::string(error.what()).find(GetParam().message), std::string::npos) << error.what();
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SliderRefusalTest,
-    testing::Values(
-        RefusalCase{"AboveTheBound", {"100001", "1", "0.02", "0.5", "S"}, "The number of cycles must be at most 100000."},
-        RefusalCase{"CountBeyond32Bits", {"1e12", "1", "0.02", "0.5", "S"}, "at most 100000"},
-        RefusalCase{"PadWidthOverflows", {"1", "1e306", "0", "0.5", "S"}, "the width of pad A is not a finite number"},
-        RefusalCase{"NameDataOverflows", {"0", "1", "0.02", "1e306", "S"}, "the NameData value is not a finite number"}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(SliderGeneratorTest, LowestCountWritesNoPadsAndNoOverflow)
 {
