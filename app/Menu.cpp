@@ -57,6 +57,16 @@ Menu::Menu()
     followFocus(QApplication::focusWidget());
 }
 
+// The focus moves while the window's fields are destroyed around the menu
+// bar: stop following it before this object goes.
+Menu::~Menu()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
+    for (const QMetaObject::Connection& connection : targetConnections_)
+        disconnect(connection);
+}
+
 QMenu* Menu::addMenuTitle(const char* name, const QString& caption)
 {
     auto* menu = new QMenu(this);

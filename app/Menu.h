@@ -18,6 +18,7 @@ public:
     // shows it becomes its owner; should that window be destroyed, the next
     // call builds a new one.
     static Menu* instance();
+    ~Menu() override;
 
     // The name of the dynamic property that carries an item's auto-enable
     // flag: set items are always enabled, the others only when they can act.

@@ -41,10 +41,14 @@ int run(int& argc, char** argv)
     }
 
     // The window owns the menu bar; both go before the application object.
+    // Deleting a window also deletes other top-level widgets (the menus'
+    // pop-ups), so collect the windows before deleting any.
+    QList<ui::Window1*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<ui::Window1*>(widget))
-            delete widget;
+        if (auto* window = qobject_cast<ui::Window1*>(widget))
+            windows << window;
     }
+    qDeleteAll(windows);
     return status;
 }
 
