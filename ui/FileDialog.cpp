@@ -6,8 +6,13 @@ namespace velmora::ui {
 
 namespace {
 
+struct Answer {
+    bool chosen = false;
+    QString file;
+};
+
 struct DialogState {
-    std::deque<std::optional<QString>> answers;
+    std::deque<Answer> answers;
     QString lastSuggestedName;
     bool lastWasSave = false;
 };
@@ -26,9 +31,11 @@ std::optional<QString> FileDialog::ask(bool save, const QString& suggestedName)
     s.lastSuggestedName = suggestedName;
     s.lastWasSave = save;
     if (!s.answers.empty()) {
-        std::optional<QString> answer = std::move(s.answers.front());
+        const Answer answer = s.answers.front();
         s.answers.pop_front();
-        return answer;
+        if (!answer.chosen)
+            return std::nullopt;
+        return answer.file;
     }
 
     QFileDialog dialog(nullptr);
@@ -52,7 +59,7 @@ std::optional<QString> FileDialog::askOpenFile(const QString& suggestedName)
 
 void FileDialog::setNextAnswer(std::optional<QString> answer)
 {
-    state().answers.push_back(std::move(answer));
+    state().answers.push_back({answer.has_value(), answer.value_or(QString())});
 }
 
 bool FileDialog::hasPendingAnswers()

@@ -183,27 +183,25 @@ private slots:
     {
         QTest::addColumn<bool>("save");
         QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("save into a missing folder") << true << "missing/Slider" << "No such file";
-        QTest::newRow("save over a folder") << true << "folder" << "directory";
-        QTest::newRow("append into a missing folder") << false << "missing/Slider" << "No such file";
-        QTest::newRow("append to a folder") << false << "folder" << "directory";
+        QTest::newRow("save into a missing folder") << true << "missing/Slider";
+        QTest::newRow("save over a folder") << true << "folder";
+        QTest::newRow("append into a missing folder") << false << "missing/Slider";
+        QTest::newRow("append to a folder") << false << "folder";
     }
 
     void unopenableTarget()
     {
         QFETCH(bool, save);
         QFETCH(QString, target);
-        QFETCH(QString, reason);
         TempFolder folder;
         fs::create_directory(folder.path() / "folder");
         const QString path = QString::fromStdString(folder.file(target.toStdString()));
         fill(true, kSliderEntries);
         run(true, save, path);
         QCOMPARE(MessageBox::shownTexts(), QStringList{kCouldNotCreate});
-        QVERIFY(MessageBox::shownInformativeTexts().constFirst().startsWith(path + ": "));
-        QVERIFY2(MessageBox::shownInformativeTexts().constFirst().contains(reason, Qt::CaseInsensitive),
-                 qPrintable(MessageBox::shownInformativeTexts().constFirst()));
+        // The system's reason follows the path, in the user's language.
+        const QString details = MessageBox::shownInformativeTexts().constFirst();
+        QVERIFY2(details.startsWith(path + ": ") && details.size() > path.size() + 4, qPrintable(details));
         QCOMPARE(nameText(true), QStringLiteral("SL1"));
         QCOMPARE(folder.names(), std::vector<std::string>{"folder"});
     }
