@@ -102,7 +102,8 @@ std::vector<Neighbours> neighbourPairs(const PartType& part)
             if (pin.pad != 1 || !bar)
                 continue;
             const PlacedPin& barPin = part.pins[*bar];
-            pairs.push_back({pin.number, barPin.number, separation(padRect(part, pin), padRect(part, barPin))});
+            pairs.push_back({std::min(pin.number, barPin.number), std::max(pin.number, barPin.number),
+                             separation(padRect(part, pin), padRect(part, barPin))});
         }
         if (bars[0] && bars[1])
             pairs.push_back({1, 2, separation(padRect(part, part.pins[*bars[0]]), padRect(part, part.pins[*bars[1]]))});

@@ -203,8 +203,8 @@ std::string svgPreview(const PartType& part, const EnteredDesign& entered)
            num(dimensionX + tick) + "\" fill=\"none\" " + stroke + "/>\n";
     const double middleY = (top + bottom) / 2.0;
     const double textX = dimensionX - 0.5 * font;
-    out += "<text x=\"" + num(textX) + "\" y=\"" + num(middleY) + "\" transform=\"rotate(-90 " + num(textX) + " " +
-           num(middleY) + ")\">" + lengthText(patternHeight, entered.millimetres) + "</text>\n";
+    out += "<text transform=\"translate(" + num(textX) + " " + num(middleY) + ") rotate(-90)\">" +
+           lengthText(patternHeight, entered.millimetres) + "</text>\n";
     out += "</g>\n</svg>\n";
     return out;
 }
