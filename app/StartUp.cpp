@@ -19,6 +19,12 @@ ui::Window1* startUp(App& app)
 
 int run(int& argc, char** argv)
 {
+#ifndef Q_OS_MACOS
+    // The menu bar belongs inside the window, below the title, with the
+    // content area beneath it; asking the desktop for a global menu bar
+    // would also cost a session-bus connection at every start.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+#endif
     std::unique_ptr<App> app;
     try {
         app = std::make_unique<App>(argc, argv);
