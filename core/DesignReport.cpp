@@ -6,6 +6,7 @@
 #include "PadNames.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numeric>
 #include <optional>
@@ -14,9 +15,29 @@ namespace velmora {
 
 namespace {
 
+// Trims a fixed-point text of its trailing zeros ("0.6000" to "0.6").
+std::string rounded(double value, int decimals)
+{
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    std::string text(buffer, result.ptr);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
+// Written lengths lie on the quarter-thousandth grid and are given exactly;
+// a limit or an entered gap off that grid is rounded to what a designer
+// reads (a thousandth of a thousandth, a tenth of a micrometre).
 std::string thou(double thousandths)
 {
-    return thousandthText(thousandths) + " thou (" + millimetreText(thousandths) + " mm)";
+    if (std::floor(thousandths * 2.0) == thousandths * 2.0)
+        return thousandthText(thousandths) + " thou (" + millimetreText(thousandths) + " mm)";
+    return rounded(thousandths, 3) + " thou (" + rounded(thousandths * 0.0254, 4) + " mm)";
 }
 
 std::string pinPair(std::int32_t a, std::int32_t b)

@@ -147,6 +147,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {"15 copper gaps are below the manufacturing minimum of 6 thou (0.1524 mm): 2.5 thou (0.0635 mm) "
                     "between pins 1 and 2"},
                    {}},
+        ReportCase{"ButtonRoundingNarrowsTheGapToTheBar",
+                   PartKind::Button,
+                   {"7", "0.605", "0.0211", "0.546", "B"},
+                   6,
+                   {},
+                   {"14 written copper gaps are narrower than the entered 21.1 thou (0.5359 mm) by more than half a "
+                    "thousandth: 20.5 thou (0.5207 mm) between pins 1 and 2"}},
         ReportCase{"BadCharacterInName",
                    PartKind::Slider,
                    {"4", "1", "0.02", "0.5", "SL 1"},
