@@ -79,6 +79,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
 
+    void cleanupTestCase()
+    {
+        // The window owns the shared menu bar; both go before the application.
+        delete window;
+        window = nullptr;
+    }
+
     void startUpOpensExactlyOneWindowWithTheSharedMenu()
     {
         QCOMPARE(velmora::app::startUp(*app()), window);
