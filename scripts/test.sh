@@ -11,7 +11,7 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize
     options=(-DVELMORA_SANITIZE=ON -DVELMORA_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug)
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 else
