@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,8 @@ struct BadParams {
     const char* json;
     const char* message;
 };
+
+inline void PrintTo(const BadParams& c, std::ostream* os) { *os << c.label; }
 
 class ParamsFileErrors : public testing::TestWithParam<BadParams> {};
 
@@ -178,6 +181,8 @@ struct StatusCase {
     int status;
     const char* inError; // expected in standard error
 };
+
+inline void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.label; }
 
 class ReportStatusTest : public testing::TestWithParam<StatusCase> {};
 

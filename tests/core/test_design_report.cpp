@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct ReportCase {
     std::vector<std::string> errors;   // each matches one error line, in order
     std::vector<std::string> warnings; // likewise for the warnings
 };
+
+inline void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.label; }
 
 std::vector<ReportLine> reportFor(PartKind kind, const EntryTexts& texts, double minimumGap = 6.0,
                                   bool millimetres = false)

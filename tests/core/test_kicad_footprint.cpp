@@ -18,6 +18,7 @@
 #include <iterator>
 #include <memory>
 #include <stdexcept>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,8 @@ struct FootprintCase {
     bool millimetres;
 };
 
+inline void PrintTo(const FootprintCase& c, std::ostream* os) { *os << c.label; }
+
 PartType generate(const FootprintCase& c)
 {
     const double unit = c.millimetres ? kInchesPerMillimetre : kInchesPerInch;
@@ -250,6 +253,8 @@ struct NameCase {
     const char* name;
     bool valid;
 };
+
+inline void PrintTo(const NameCase& c, std::ostream* os) { *os << c.label; }
 
 class FootprintNameTest : public testing::TestWithParam<NameCase> {};
 

@@ -20,6 +20,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 
 using namespace velmora;
@@ -32,6 +33,8 @@ struct PreviewCase {
     EntryTexts texts;
     bool millimetres;
 };
+
+inline void PrintTo(const PreviewCase& c, std::ostream* os) { *os << c.label; }
 
 PartType generate(const PreviewCase& c)
 {
