@@ -203,8 +203,13 @@ std::string svgPreview(const PartType& part, const EnteredDesign& entered)
            num(dimensionX + tick) + "\" fill=\"none\" " + stroke + "/>\n";
     const double middleY = (top + bottom) / 2.0;
     const double textX = dimensionX - 0.5 * font;
-    out += "<text transform=\"translate(" + num(textX) + " " + num(middleY) + ") rotate(-90)\">" +
-           lengthText(patternHeight, entered.millimetres) + "</text>\n";
+    // A flat pattern gets a smaller upright text so that it stays beside
+    // its dimension line.
+    const std::string heightText = lengthText(patternHeight, entered.millimetres);
+    const double heightFont =
+        std::min(0.8 * font, std::max(0.5, std::floor(patternHeight / (0.6 * static_cast<double>(heightText.size())))));
+    out += "<text transform=\"translate(" + num(textX) + " " + num(middleY) + ") rotate(-90)\" font-size=\"" +
+           num(heightFont) + "\">" + heightText + "</text>\n";
     out += "</g>\n</svg>\n";
     return out;
 }
