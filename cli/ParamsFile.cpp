@@ -160,6 +160,9 @@ ParamsFile parseParams(std::string_view text, const std::string& fileName)
 
 ParamsFile readParamsFile(const std::string& fileName)
 {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(fileName, ignored))
+        throw ParamsError(fileName + ": cannot read: it is a folder");
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         throw ParamsError(fileName + ": cannot read: " + std::strerror(errno));
