@@ -173,6 +173,24 @@ TEST(ParamsEndToEnd, ABadEntryWritesNothing)
     EXPECT_NE(missing.err.find("nothing.json: cannot read"), std::string::npos) << missing.err;
 }
 
+TEST(ParamsEndToEnd, ReportsEachEntryUnderItsPlaceAndFailsStrictlyOnAWarning)
+{
+    TempFolder folder;
+    writeFile(folder.file("parts.json"),
+              R"({"parts": [{"kind": "slider", "count": 4, "length": 1, "gap": 0.02, "width": 0.5, "name": "SL1"},
+                            {"kind": "button", "count": 4, "length": 0.5, "gap": 0.02, "width": 0.5, "name": "B 1"}]})");
+    const ProgramRun report = gen({"--params", folder.file("parts.json"), "--report"});
+    EXPECT_EQ(report.exitStatus, 0) << report.err;
+    const std::string second = folder.file("parts.json") + ": parts[1] (B 1):\n";
+    ASSERT_NE(report.err.find(second), std::string::npos) << report.err;
+    EXPECT_NE(report.err.find("warning: the name holds a space", report.err.find(second)), std::string::npos);
+    EXPECT_EQ(report.out, std::string(kSliderSL1) + std::string(kButtonBT1).replace(5, 3, "B 1"));
+
+    const ProgramRun strict = gen({"--params", folder.file("parts.json"), "--strict"});
+    EXPECT_EQ(strict.exitStatus, 3) << strict.err;
+    EXPECT_EQ(strict.out, report.out);
+}
+
 // Exit statuses: 0 written, 2 refused or bad usage, 3 written but the
 // report found an error, or a warning under --strict.
 struct StatusCase {
