@@ -83,8 +83,7 @@ struct Neighbours {
     double gap;
 };
 
-// Pairs of neighbouring pads of different electrodes whose copper gap
-// matters. In a row of pads (slider pads, button fingers) each pad's nearest
+// Pairs of neighbouring pads of different pins whose copper gap matters. In a row of pads (slider pads, button fingers) each pad's nearest
 // neighbour on the left is the earlier pad reaching furthest right, so one
 // sweep in order of left edges finds every pair that can touch.
 std::vector<Neighbours> neighbourPairs(const PartType& part)
@@ -103,7 +102,7 @@ std::vector<Neighbours> neighbourPairs(const PartType& part)
         const PlacedPin& pin = part.pins[i];
         if (reach) {
             const PlacedPin& other = part.pins[*reach];
-            if (electrodeOf(part, pin) != electrodeOf(part, other))
+            if (pin.number != other.number) // pads of one pin may touch: same net
                 pairs.push_back({std::min(other.number, pin.number), std::max(other.number, pin.number),
                                  separation(padRect(part, other), padRect(part, pin))});
         }
