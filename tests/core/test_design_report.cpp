@@ -5,6 +5,8 @@
 #include "SliderGenerator.h"
 #include "UnitConversion.h"
 
+#include "SampleParts.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -29,9 +31,7 @@ inline void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.label; }
 std::vector<ReportLine> reportFor(PartKind kind, const EntryTexts& texts, double minimumGap = 6.0,
                                   bool millimetres = false)
 {
-    const double unit = millimetres ? kInchesPerMillimetre : kInchesPerInch;
-    const PartType part = kind == PartKind::Slider ? sliderPartType(readSliderParameters(texts, unit))
-                                                   : buttonPartType(readButtonParameters(texts, unit));
+    const PartType part = velmora::test::generatePart(kind, texts, millimetres);
     return designReport(part, {kind, texts, millimetres}, {minimumGap});
 }
 

@@ -10,6 +10,8 @@
 #include "SliderGenerator.h"
 #include "UnitConversion.h"
 
+#include "SampleParts.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -133,21 +135,8 @@ long long micrometresOf(double thousandths)
     return std::llround(thousandths * 25.4);
 }
 
-struct FootprintCase {
-    const char* label;
-    PartKind kind;
-    EntryTexts texts;
-    bool millimetres;
-};
-
-inline void PrintTo(const FootprintCase& c, std::ostream* os) { *os << c.label; }
-
-PartType generate(const FootprintCase& c)
-{
-    const double unit = c.millimetres ? kInchesPerMillimetre : kInchesPerInch;
-    return c.kind == PartKind::Slider ? sliderPartType(readSliderParameters(c.texts, unit))
-                                      : buttonPartType(readButtonParameters(c.texts, unit));
-}
+using FootprintCase = velmora::test::SamplePart;
+using velmora::test::generate;
 
 const FootprintCase kCases[] = {
     {"SliderInches", PartKind::Slider, {"4", "1", "0.02", "0.5", "SL1"}, false},

@@ -16,6 +16,8 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 
+#include "SampleParts.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -27,21 +29,8 @@ using namespace velmora;
 
 namespace {
 
-struct PreviewCase {
-    const char* label;
-    PartKind kind;
-    EntryTexts texts;
-    bool millimetres;
-};
-
-inline void PrintTo(const PreviewCase& c, std::ostream* os) { *os << c.label; }
-
-PartType generate(const PreviewCase& c)
-{
-    const double unit = c.millimetres ? kInchesPerMillimetre : kInchesPerInch;
-    return c.kind == PartKind::Slider ? sliderPartType(readSliderParameters(c.texts, unit))
-                                      : buttonPartType(readButtonParameters(c.texts, unit));
-}
+using PreviewCase = velmora::test::SamplePart;
+using velmora::test::generate;
 
 std::string preview(const PreviewCase& c)
 {
